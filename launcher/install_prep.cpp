@@ -82,7 +82,9 @@ BOOL CopyInstallFile(const char* source, const char* destination)
     OFSTRUCT destinationInfo;
     const INT from = LZOpenFileA(const_cast<char*>(source), &sourceInfo, OF_READ);
     if (from < 0) return FALSE;
-    const INT to = LZOpenFileA(const_cast<char*>(destination), &destinationInfo, OF_CREATE);
+    // The destination is opened plainly: on failure the LZ open would create
+    // the name ending in "_" instead, and the copy would land in a wrong file.
+    const HFILE to = OpenFile(destination, &destinationInfo, OF_CREATE);
     if (to < 0) {
         LZClose(from);
         return FALSE;
