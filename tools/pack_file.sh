@@ -1,5 +1,5 @@
 #!/bin/sh
-# pack.sh SOURCE PACKED: SOURCE packed with the Windows compression tool's
+# pack_file.sh SOURCE PACKED: SOURCE packed in the Windows compression tool's
 # format (SZDD), as the files on a medium are.
 set -eu
 work=$(mktemp -d)
