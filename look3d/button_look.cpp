@@ -1,0 +1,13 @@
+// Look of buttons (painting comes with its own change).
+#include "look3d/look_procs.h"
+#include "look3d/subclass.h"
+
+namespace look3d {
+
+LRESULT CALLBACK ButtonLookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCDESTROY) return ReleaseLookProc(window, message, wParam, lParam, LOOKROW_BUTTON);
+    return CallPrevProc(window, LOOKROW_BUTTON, message, wParam, lParam);
+}
+
+}  // namespace look3d
