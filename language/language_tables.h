@@ -2,6 +2,9 @@
 // of texts ended by the entry "\x04"; eApplicationName is a plain text.
 #pragma once
 
+// The end marker of every table. An empty text before it is a real row.
+inline constexpr char kTableEnd[] = "\x04";
+
 extern "C" {
 extern const char eApplicationName[];
 extern const char* const eButtonText[];
