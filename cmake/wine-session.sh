@@ -39,15 +39,15 @@ ensure)
         ln -sfn "$state/drive_e" "$state/prefix/dosdevices/e:"
         touch "$state/prefix/.kl4-ready"
     fi
-    fresh=
-    if ! running; then start_display; fresh=1; fi
+    if ! running; then start_display; fi
     export DISPLAY="$(cat "$state/display")"
-    # A persistent wineserver saves its start-up on every test program.
-    # (It fails harmlessly when one is running already.)
-    wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
-    # Wine's own services start with the first program of a session; start
-    # them here, detached, so they hold no test's output open.
-    if [ -n "$fresh" ]; then wine cmd /c exit </dev/null >/dev/null 2>&1 9>&-; fi
+    # A persistent wineserver saves its start-up on every test program. It
+    # fails when one is running already; when it starts a new one, Wine's own
+    # services start with the first program: start them here, detached, so
+    # they hold no test's output open.
+    if wineserver -p </dev/null >/dev/null 2>&1 9>&-; then
+        wine cmd /c exit </dev/null >/dev/null 2>&1 9>&-
+    fi
     if [ -n "$regfile" ] && ! cmp -s "$regfile" "$state/imported.reg"; then
         wine regedit /S "$regfile" </dev/null >/dev/null 2>&1 9>&-
         cp "$regfile" "$state/imported.reg"
