@@ -38,7 +38,7 @@ done
 
 # The sample installer, now in the temporary folder beside the language
 # library, shows the library's dialog templates one by one.
-"$build/wine/run" "$build/tools/kl4_inst_sample.exe" /tour "$(winpath "$demo/work")" >/dev/null 2>&1 || true
+"$build/wine/run" "$demo/temp/kl4_inst.exe" /tour "$(winpath "$demo/work")" >/dev/null 2>&1 || true
 
 for bmp in "$demo"/*.bmp "$demo"/work/*.bmp; do
     [ -f "$bmp" ] || continue
