@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,10 +65,11 @@ std::string EnvironmentWithTemp(const std::string& tempDir)
     return block;
 }
 
-SetupRun RunSetup(const std::string& setup, const std::string& tempDir, const std::string& arguments = "")
+SetupRun RunSetup(const std::string& setup, const std::string& tempDir, const std::string& arguments = "",
+                  std::function<void(HWND)> inspectBox = nullptr)
 {
     SetupRun run;
-    MessageBoxWatcher watcher(szAppTitle);
+    MessageBoxWatcher watcher(szAppTitle, inspectBox);
     std::string commandLine = "\"" + setup + "\"" + (arguments.empty() ? "" : " " + arguments);
     std::string environment = EnvironmentWithTemp(tempDir);
     STARTUPINFOA startup{};
@@ -285,6 +287,46 @@ TEST_F(LauncherEndToEnd, TooLongLauncherPathIsReportedAndNothingIsWritten)
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0], MsgSourceUnknown[0]);
     for (const char* name : kDestinations) EXPECT_FALSE(FileExists(JoinPath(temp_, name))) << name;
+}
+
+// Whether a window carries the look's property.
+bool HasLook(HWND window)
+{
+    const ATOM atom = GlobalFindAtomA("C3d");
+    return atom && GetPropA(window, MAKEINTATOM(atom));
+}
+
+TEST_F(LauncherEndToEnd, DialogsGetTheLookBelowWindows4Only)
+{
+    // Programs of these names are told Windows NT 3.51 and Windows 10.
+    const struct {
+        const char* name;
+        bool look;
+    } cases[] = {{"setup_nt351.exe", true}, {"setup_win10.exe", false}};
+    for (const auto& c : cases) {
+        PutMedium(medium_, Packing::Packed);
+        const std::string setup = JoinPath(medium_, c.name);
+        ASSERT_TRUE(MoveFileExA(JoinPath(medium_, "setup.exe").c_str(), setup.c_str(), MOVEFILE_REPLACE_EXISTING));
+        DeleteFileA(JoinPath(medium_, "_000020_").c_str());
+        // While the failure box is open, the progress dialog is still there.
+        bool boxLook = !c.look, progressLook = !c.look, progressStatusLook = !c.look, progressSeen = false;
+        const SetupRun run = RunSetup(setup, temp_, "", [&](HWND box) {
+            boxLook = HasLook(box);
+            for (HWND w = FindWindowA("#32770", szAppTitle); w; w = FindWindowExA(nullptr, w, "#32770", szAppTitle)) {
+                if (!GetDlgItem(w, IDC_STATUS)) continue;
+                progressSeen = true;
+                progressLook = HasLook(w);
+                progressStatusLook = HasLook(GetDlgItem(w, IDC_STATUS));
+            }
+        });
+        EXPECT_EQ(run.exitCode, 0u) << c.name;
+        ASSERT_EQ(run.boxes.size(), 1u) << c.name;
+        EXPECT_TRUE(progressSeen) << c.name;
+        EXPECT_EQ(progressLook, c.look) << c.name << ": progress dialog";
+        EXPECT_EQ(progressStatusLook, c.look) << c.name << ": its status text";
+        EXPECT_EQ(boxLook, c.look) << c.name << ": message box";
+        DeleteFileA(setup.c_str());
+    }
 }
 
 // Run by launcher_full_disk_test with SMALL_DISK_DIR on a 256 KiB tmpfs.

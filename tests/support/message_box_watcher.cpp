@@ -29,7 +29,8 @@ std::string MessageBoxText(HWND box)
     return search.longest;
 }
 
-MessageBoxWatcher::MessageBoxWatcher(std::string caption) : caption_(std::move(caption))
+MessageBoxWatcher::MessageBoxWatcher(std::string caption, std::function<void(HWND)> inspect)
+    : caption_(std::move(caption)), inspect_(std::move(inspect))
 {
     thread_ = std::thread([this] { Watch(); });
 }
@@ -84,6 +85,7 @@ BOOL CALLBACK MessageBoxWatcher::VisitWindow(HWND window, LPARAM param)
         self->dismissed_.push_back(window);
         self->texts_.push_back(MessageBoxText(window));
     }
+    if (self->inspect_) self->inspect_(window);
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -13,7 +14,8 @@
 
 class MessageBoxWatcher {
 public:
-    explicit MessageBoxWatcher(std::string caption);
+    // `inspect` runs on the watcher's thread for each box before it is dismissed.
+    explicit MessageBoxWatcher(std::string caption, std::function<void(HWND)> inspect = nullptr);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -28,6 +30,7 @@ private:
     static BOOL CALLBACK VisitWindow(HWND window, LPARAM self);
 
     std::string caption_;
+    std::function<void(HWND)> inspect_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<std::string> texts_;
