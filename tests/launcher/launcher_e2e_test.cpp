@@ -146,34 +146,32 @@ protected:
     std::string temp_;
 };
 
-TEST_F(LauncherEndToEnd, ExpandsPackedFilesAndStartsTheInstaller)
+TEST_F(LauncherEndToEnd, CopiesExpandsAndStartsTheInstaller)
 {
-    PutMedium(medium_, Packing::Packed);
-    const SetupRun run = RunSetup(JoinPath(medium_, "setup.exe"), temp_);
-    EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
-    ExpectAllCopied(temp_);
-    ExpectInstallerStarted(medium_, temp_);
-}
-
-TEST_F(LauncherEndToEnd, CopiesPlainFilesUnchanged)
-{
-    PutMedium(medium_, Packing::Plain);
-    const SetupRun run = RunSetup(JoinPath(medium_, "setup.exe"), temp_);
-    EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_TRUE(run.boxes.empty());
-    ExpectAllCopied(temp_);
-    ExpectInstallerStarted(medium_, temp_);
-}
-
-TEST_F(LauncherEndToEnd, ArgumentsChangeNothing)
-{
-    PutMedium(medium_, Packing::Packed);
-    const SetupRun run = RunSetup(JoinPath(medium_, "setup.exe"), temp_, "/a \"X:\\\" -quiet /s 42");
-    EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_TRUE(run.boxes.empty());
-    ExpectAllCopied(temp_);
-    ExpectInstallerStarted(medium_, temp_);
+    const struct {
+        const char* name;
+        Packing packing;
+        const char* arguments;
+        bool largerDestination;
+    } cases[] = {
+        {"packed files are expanded", Packing::Packed, "", false},
+        {"plain files are copied unchanged", Packing::Plain, "", false},
+        {"arguments change nothing", Packing::Packed, "/a \"X:\\\" -quiet /s 42", false},
+        {"a larger existing destination is truncated", Packing::Packed, "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string medium = FreshFolder(std::string("launcher\\runs\\") + c.name + "\\medium");
+        const std::string temp = FreshFolder(std::string("launcher\\runs\\") + c.name + "\\temp");
+        PutMedium(medium, c.packing);
+        if (c.largerDestination)
+            WriteWholeFile(JoinPath(temp, "kl4_inst.exe"), std::string(3 * Expanded(0).size(), 'x'));
+        const SetupRun run = RunSetup(JoinPath(medium, "setup.exe"), temp, c.arguments);
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_TRUE(run.boxes.empty());
+        ExpectAllCopied(temp);
+        ExpectInstallerStarted(medium, temp);
+    }
 }
 
 TEST_F(LauncherEndToEnd, MissingSourceStopsWithTheCopyMessage)
@@ -207,16 +205,6 @@ TEST_F(LauncherEndToEnd, UnwritableDestinationStopsWithTheCopyMessage)
     EXPECT_FALSE(FileExists(JoinPath(temp_, "kl4_inst.hl_"))) << "no copy under another name";
     EXPECT_FALSE(FileExists(JoinPath(temp_, "kl4_lang.dll")));
     EXPECT_TRUE(InstallerRecord(temp_, 1000).empty());
-}
-
-TEST_F(LauncherEndToEnd, LargerExistingDestinationIsTruncated)
-{
-    PutMedium(medium_, Packing::Packed);
-    WriteWholeFile(JoinPath(temp_, "kl4_inst.exe"), std::string(3 * Expanded(0).size(), 'x'));
-    const SetupRun run = RunSetup(JoinPath(medium_, "setup.exe"), temp_);
-    EXPECT_TRUE(run.boxes.empty());
-    ExpectAllCopied(temp_);
-    ExpectInstallerStarted(medium_, temp_);
 }
 
 TEST_F(LauncherEndToEnd, InstallerThatCannotStartIsReported)
