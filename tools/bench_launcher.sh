@@ -40,9 +40,9 @@ for round in $(seq "$rounds"); do
     # setup.exe takes its temporary folder from TEMP/TMP in its environment.
     WINEDEBUG=-all "$run" cmd /c "set TEMP=$(winpath "$bench/temp")&& set TMP=$(winpath "$bench/temp")&& $(winpath "$bench/medium/setup.exe")" >/dev/null 2>&1
     setup_times+=($(( ($(now) - start) / 1000000 )))
-    # The sample installer notes when it started.
+    # The sample installer notes when setup.exe created its process.
     for i in $(seq 100); do [ -f "$bench/temp/kl4_inst.record" ] && break; sleep 0.05; done
-    started=$(sed -n 's/^started: //p' "$bench/temp/kl4_inst.record" | tr -d '\r')
+    started=$(sed -n 's/^created: //p' "$bench/temp/kl4_inst.record" | tr -d '\r')
     [ -n "$started" ] || { echo "the installer was not started"; exit 1; }
     start_times+=($(( started - start / 1000000 )))
     rm -f "$bench/temp"/*

@@ -53,12 +53,14 @@ void WriteRecord(const std::string& path, const std::string& text)
     CloseHandle(file);
 }
 
-// Milliseconds since 1970, for timing the launcher from outside.
-unsigned long long UnixMilliseconds()
+// When the launcher created this process, in milliseconds since 1970, for
+// timing the launcher from outside.
+unsigned long long CreatedUnixMilliseconds()
 {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
     return ticks / 10000 - 11644473600000ull;
 }
 
@@ -66,14 +68,13 @@ unsigned long long UnixMilliseconds()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    const unsigned long long started = UnixMilliseconds();
     const std::string folder = OwnFolder();
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
 
     HMODULE library = LoadLibraryA((folder + "kl4_lang.dll").c_str());
     std::string record = std::string("command line: ") + GetCommandLineA() + "\n" + "current folder: " + current +
-                         "\n" + LanguageReport(library) + "started: " + std::to_string(started) + "\n";
+                         "\n" + LanguageReport(library) + "created: " + std::to_string(CreatedUnixMilliseconds()) + "\n";
     // Written in one go, and renamed into place, so a reader never sees half.
     WriteRecord(folder + "kl4_inst.record.tmp", record);
     MoveFileExA((folder + "kl4_inst.record.tmp").c_str(), (folder + "kl4_inst.record").c_str(),
