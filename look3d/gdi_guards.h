@@ -92,3 +92,30 @@ private:
     HDC dc_;
     COLORREF previous_;
 };
+
+// SetBkMode, restored on leaving scope.
+class BkModeGuard {
+public:
+    BkModeGuard(HDC dc, int mode) : dc_(dc), previous_(SetBkMode(dc, mode)) {}
+    BkModeGuard(const BkModeGuard&) = delete;
+    BkModeGuard& operator=(const BkModeGuard&) = delete;
+    ~BkModeGuard() { if (previous_) SetBkMode(dc_, previous_); }
+
+private:
+    HDC dc_;
+    int previous_;
+};
+
+// SaveDC, undone with RestoreDC: gives a context that someone else lent us
+// back with its clipping and colours as they were.
+class SavedDCState {
+public:
+    explicit SavedDCState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    SavedDCState(const SavedDCState&) = delete;
+    SavedDCState& operator=(const SavedDCState&) = delete;
+    ~SavedDCState() { if (saved_) RestoreDC(dc_, saved_); }
+
+private:
+    HDC dc_;
+    int saved_;
+};

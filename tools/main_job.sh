@@ -40,6 +40,11 @@ done
 # library, shows the library's dialog templates one by one.
 "$build/wine/run" "$demo/temp/kl4_inst.exe" /tour "$(winpath "$demo/work")" >/dev/null 2>&1 || true
 
+# The control gallery: one dialog with every control kind and state, with the
+# look (the program reported as NT 3.51) and without it (as Windows 10).
+"$build/wine/run" "$build/tools/gallery_nt351.exe" "$(winpath "$demo/work/gallery_look.bmp")" | tr -d '\r'
+"$build/wine/run" "$build/tools/gallery_win10.exe" "$(winpath "$demo/work/gallery_plain.bmp")" | tr -d '\r'
+
 for bmp in "$demo"/*.bmp "$demo"/work/*.bmp; do
     [ -f "$bmp" ] || continue
     convert "$bmp" "$demo/$(basename "${bmp%.bmp}").png"
