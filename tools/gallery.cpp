@@ -179,18 +179,6 @@ INT_PTR CALLBACK GalleryDialogProc(HWND, UINT message, WPARAM, LPARAM)
     return message == WM_INITDIALOG;
 }
 
-void PumpUntilIdle()
-{
-    MSG msg;
-    for (int idle = 0; idle < 5; ++idle) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            idle = 0;
-        }
-        Sleep(20);
-    }
-}
 
 // Moves a control to where another dialog position (in dialog units) says.
 void PlaceInUnits(HWND dialog, int id, int x, int y, int cx, int cy)

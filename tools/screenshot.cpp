@@ -4,6 +4,19 @@
 
 #include <vector>
 
+void PumpUntilIdle()
+{
+    MSG msg;
+    for (int idleRounds = 0; idleRounds < 5; ++idleRounds) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+            idleRounds = 0;
+        }
+        Sleep(20);
+    }
+}
+
 bool SaveWindowImage(HWND window, const char* bmpPath)
 {
     RECT r;

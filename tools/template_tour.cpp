@@ -270,18 +270,6 @@ INT_PTR CALLBACK TourDialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam
     return FALSE;
 }
 
-void PumpUntilIdle()
-{
-    MSG msg;
-    for (int idleRounds = 0; idleRounds < 5; ++idleRounds) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            idleRounds = 0;
-        }
-        Sleep(20);
-    }
-}
 
 }  // namespace
 
