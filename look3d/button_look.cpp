@@ -6,7 +6,6 @@
 #include "look3d/gdi_guards.h"
 #include "look3d/look_procs.h"
 #include "look3d/look_state.h"
-#include "look3d/pass_on.h"
 #include "look3d/subclass.h"
 
 #include <algorithm>
@@ -129,10 +128,10 @@ LRESULT PaintAround(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UIN
 {
     const UINT before = ButtonState(window);
     const LONG style = GetWindowLongA(window, GWL_STYLE);
-    if (!(style & WS_VISIBLE)) return PassOn(window, LOOKROW_BUTTON, message, wParam, lParam);
+    if (!(style & WS_VISIBLE)) return CallPrevProc(window, LOOKROW_BUTTON, message, wParam, lParam);
 
     SetWindowLongA(window, GWL_STYLE, style & ~WS_VISIBLE);
-    const LRESULT result = PassOn(window, LOOKROW_BUTTON, message, wParam, lParam);
+    const LRESULT result = CallPrevProc(window, LOOKROW_BUTTON, message, wParam, lParam);
     SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_VISIBLE);
 
     const UINT after = ButtonState(window);
@@ -298,7 +297,7 @@ LRESULT CALLBACK ButtonLookProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     // Once the look has shut down, its brushes and bitmap are gone: the
     // system paints the button again.
-    if (!lookActive && message != WM_NCDESTROY) return PassOn(window, LOOKROW_BUTTON, message, wParam, lParam);
+    if (!lookActive && message != WM_NCDESTROY) return CallPrevProc(window, LOOKROW_BUTTON, message, wParam, lParam);
     switch (message) {
     case WM_SETFOCUS:
         return OnSetFocus(window, wParam, lParam);
@@ -314,10 +313,9 @@ LRESULT CALLBACK ButtonLookProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         return OnPaint(window, reinterpret_cast<HDC>(wParam));
     case WM_NCDESTROY:
-        ForgetPrevProc(window);
         return ReleaseLookProc(window, message, wParam, lParam, LOOKROW_BUTTON);
     default:
-        return PassOn(window, LOOKROW_BUTTON, message, wParam, lParam);
+        return CallPrevProc(window, LOOKROW_BUTTON, message, wParam, lParam);
     }
 }
 

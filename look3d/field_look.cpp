@@ -7,7 +7,6 @@
 #include "look3d/gdi_guards.h"
 #include "look3d/look_procs.h"
 #include "look3d/look_state.h"
-#include "look3d/pass_on.h"
 #include "look3d/subclass.h"
 
 namespace look3d {
@@ -68,7 +67,7 @@ void PaintScrollCorners(HDC dc, RECT r, LONG style, int row)
 // Edits and combo boxes: the system handles the message first.
 LRESULT FieldLookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int row)
 {
-    const LRESULT result = PassOn(window, row, message, wParam, lParam);
+    const LRESULT result = CallPrevProc(window, row, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         RemovePropA(window, MAKEINTATOM(c3dAtom));
         return result;
@@ -94,7 +93,7 @@ LRESULT FieldLookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, i
 
 LRESULT OnListPaint(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = PassOn(window, LOOKROW_LISTBOX, WM_PAINT, wParam, lParam);
+    const LRESULT result = CallPrevProc(window, LOOKROW_LISTBOX, WM_PAINT, wParam, lParam);
     PaintControlFrame(window, 0, LOOKROW_LISTBOX);
     return result;
 }
@@ -107,7 +106,7 @@ LRESULT OnListNcCalcSize(HWND window, WPARAM wParam, LPARAM lParam)
     // so the old window rectangle is taken there too.
     HWND parent = GetParent(window);
     const RECT old = WindowRectIn(window, parent);
-    const LRESULT result = PassOn(window, LOOKROW_LISTBOX, WM_NCCALCSIZE, wParam, lParam);
+    const LRESULT result = CallPrevProc(window, LOOKROW_LISTBOX, WM_NCCALCSIZE, wParam, lParam);
     RECT client = *reinterpret_cast<const RECT*>(lParam);
     InflateRect(&client, 2, 1);
     if (client.bottom < old.bottom) {
@@ -195,24 +194,23 @@ LRESULT CALLBACK ComboLookProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT CALLBACK ListLookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!lookActive && message != WM_NCDESTROY) return PassOn(window, LOOKROW_LISTBOX, message, wParam, lParam);
+    if (!lookActive && message != WM_NCDESTROY) return CallPrevProc(window, LOOKROW_LISTBOX, message, wParam, lParam);
     switch (message) {
     case WM_PAINT:
         return OnListPaint(window, wParam, lParam);
     case WM_SHOWWINDOW:
         if (!FollowsPositions() && !wParam) InvalidateFrameArea(window, nullptr);
-        return PassOn(window, LOOKROW_LISTBOX, message, wParam, lParam);
+        return CallPrevProc(window, LOOKROW_LISTBOX, message, wParam, lParam);
     case WM_WINDOWPOSCHANGING:
         if (FollowsPositions()) InvalidateFrameArea(window, reinterpret_cast<const WINDOWPOS*>(lParam));
-        return PassOn(window, LOOKROW_LISTBOX, message, wParam, lParam);
+        return CallPrevProc(window, LOOKROW_LISTBOX, message, wParam, lParam);
     case WM_NCDESTROY:
-        ForgetPrevProc(window);
         return ReleaseLookProc(window, message, wParam, lParam, LOOKROW_LISTBOX);
     case WM_NCCALCSIZE:
         if (!FollowsPositions()) return OnListNcCalcSize(window, wParam, lParam);
-        return PassOn(window, LOOKROW_LISTBOX, message, wParam, lParam);
+        return CallPrevProc(window, LOOKROW_LISTBOX, message, wParam, lParam);
     default:
-        return PassOn(window, LOOKROW_LISTBOX, message, wParam, lParam);
+        return CallPrevProc(window, LOOKROW_LISTBOX, message, wParam, lParam);
     }
 }
 

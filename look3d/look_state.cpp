@@ -3,7 +3,6 @@
 #include "look3d/c3d.h"
 #include "look3d/gdi_guards.h"
 #include "look3d/look_state.h"
-#include "look3d/pass_on.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -97,7 +96,6 @@ BOOL C3dStartup()
         lookActive = FALSE;
         return FALSE;
     }
-    InitPrevProcMemo();
     CaptureClassProcs();
     return TRUE;
 }

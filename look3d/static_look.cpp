@@ -6,7 +6,6 @@
 #include "look3d/gdi_guards.h"
 #include "look3d/look_procs.h"
 #include "look3d/look_state.h"
-#include "look3d/pass_on.h"
 #include "look3d/subclass.h"
 
 namespace look3d {
@@ -104,17 +103,16 @@ void DrawStaticText(HWND window, HDC dc, const RECT& r, LONG style)
 
 LRESULT CALLBACK StaticLookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!lookActive && message != WM_NCDESTROY) return PassOn(window, LOOKROW_STATIC, message, wParam, lParam);
+    if (!lookActive && message != WM_NCDESTROY) return CallPrevProc(window, LOOKROW_STATIC, message, wParam, lParam);
     switch (message) {
     case WM_ENABLE:
         return OnEnable(window);
     case WM_PAINT:
         return OnPaint(window, reinterpret_cast<HDC>(wParam));
     case WM_NCDESTROY:
-        ForgetPrevProc(window);
         return ReleaseLookProc(window, message, wParam, lParam, LOOKROW_STATIC);
     default:
-        return PassOn(window, LOOKROW_STATIC, message, wParam, lParam);
+        return CallPrevProc(window, LOOKROW_STATIC, message, wParam, lParam);
     }
 }
 

@@ -54,6 +54,37 @@ LPCSTR LookPropertyName()
     return MAKEINTATOM(c3dAtom);
 }
 
+// Each thread remembers the window it passed a message on for last and that
+// window's previous procedure: the messages of one painting come in a row for
+// one window, and every property lookup is a round trip to the window
+// manager. Two thread-local slots of the system hold the pair, so no thread
+// sees another's or a half-written one. They live as long as the process:
+// subclassed windows outlive a shutdown of the look.
+DWORD memoWindowSlot = TLS_OUT_OF_INDEXES;
+DWORD memoProcSlot = TLS_OUT_OF_INDEXES;
+
+void InitPrevProcMemo()
+{
+    if (memoProcSlot != TLS_OUT_OF_INDEXES) return;
+    memoWindowSlot = TlsAlloc();
+    if (memoWindowSlot == TLS_OUT_OF_INDEXES) return;
+    memoProcSlot = TlsAlloc();
+    if (memoProcSlot == TLS_OUT_OF_INDEXES) {
+        TlsFree(memoWindowSlot);
+        memoWindowSlot = TLS_OUT_OF_INDEXES;
+    }
+}
+
+bool MemoReady()
+{
+    return memoProcSlot != TLS_OUT_OF_INDEXES;
+}
+
+void ForgetPrevProc(HWND window)
+{
+    if (MemoReady() && TlsGetValue(memoWindowSlot) == window) TlsSetValue(memoWindowSlot, nullptr);
+}
+
 }  // namespace
 
 const LookClassRow lookClasses[LOOK_CLASS_COUNT] = {
@@ -67,6 +98,7 @@ const LookClassRow lookClasses[LOOK_CLASS_COUNT] = {
 
 void CaptureClassProcs()
 {
+    InitPrevProcMemo();
     for (int row = 0; row < LOOK_CLASS_COUNT; ++row) {
         classProcs[row].lookProc = lookClasses[row].lookProc;
         WNDCLASSA info{};
@@ -99,11 +131,24 @@ WNDPROC LookupPrevProc(HWND window, int row)
 
 LRESULT CallPrevProc(HWND window, int row, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(LookupPrevProc(window, row), window, message, wParam, lParam);
+    WNDPROC previous;
+    if (MemoReady() && TlsGetValue(memoWindowSlot) == window) {
+        previous = reinterpret_cast<WNDPROC>(TlsGetValue(memoProcSlot));
+    } else {
+        previous = LookupPrevProc(window, row);
+        if (MemoReady()) {
+            TlsSetValue(memoWindowSlot, window);
+            TlsSetValue(memoProcSlot, reinterpret_cast<void*>(previous));
+        }
+    }
+    // The handle may name another window once this one is gone.
+    if (message == WM_NCDESTROY) ForgetPrevProc(window);
+    return CallWindowProcA(previous, window, message, wParam, lParam);
 }
 
 LRESULT ReleaseLookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int row)
 {
+    ForgetPrevProc(window);
     WNDPROC previous = LookupPrevProc(window, row);
     RemovePropA(window, LookPropertyName());
     return CallWindowProcA(previous, window, message, wParam, lParam);
