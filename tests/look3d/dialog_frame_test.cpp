@@ -26,20 +26,13 @@ INT_PTR CALLBACK FrameDialogProc(HWND, UINT message, WPARAM, LPARAM lParam)
     return FALSE;
 }
 
-class DialogFrame : public LookTest {
+class DialogFrame : public AttachedLookTest {
 protected:
     void SetUp() override
     {
-        LookTest::SetUp();
-        ASSERT_TRUE(C3dAttach(TestInstance()));
-        first_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        AttachedLookTest::SetUp();
         frameAnswer = 1;
         colourAnswer = 0;
-    }
-    void TearDown() override
-    {
-        DestroyWindow(first_);
-        LookTest::TearDown();
     }
 
     // A dialog with one button; with `hooked` the look's hook catches it.
@@ -62,8 +55,6 @@ protected:
             C3dDetach(hookTable[0].instance);
         }
     }
-
-    HWND first_ = nullptr;
 };
 
 // Colour slot letters as in the pictures of the look: S shadow, F frame,

@@ -51,3 +51,22 @@ protected:
 
     SysColorsGuard colors_;
 };
+
+// The look attached, and the thread's first top-level window made: Wine adds
+// an IME window right after it, which must not be taken for a window under test.
+class AttachedLookTest : public LookTest {
+protected:
+    void SetUp() override
+    {
+        LookTest::SetUp();
+        ASSERT_TRUE(C3dAttach(TestInstance()));
+        first_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(first_);
+        LookTest::TearDown();
+    }
+
+    HWND first_ = nullptr;
+};

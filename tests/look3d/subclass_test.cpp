@@ -19,23 +19,14 @@ bool Subclassed(HWND window)
     return LookProperty(window) != nullptr;
 }
 
-class Subclassing : public LookTest {
+class Subclassing : public AttachedLookTest {
 protected:
-    void SetUp() override
-    {
-        LookTest::SetUp();
-        ASSERT_TRUE(C3dAttach(TestInstance()));
-        // Wine adds an IME window after a thread's first top-level window:
-        // make that happen before the dialogs under test.
-        first_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    }
     void TearDown() override
     {
         for (HWND window : windows_)
             if (IsWindow(window)) DestroyWindow(window);
-        DestroyWindow(first_);
         pendingDialog = nullptr;
-        LookTest::TearDown();
+        AttachedLookTest::TearDown();
     }
     HWND Keep(HWND window)
     {
@@ -43,7 +34,6 @@ protected:
         return window;
     }
 
-    HWND first_ = nullptr;
     std::vector<HWND> windows_;
 };
 
